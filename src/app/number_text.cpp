@@ -63,6 +63,13 @@ std::string PlainNumberText(double x, int digits) {
     return (negative ? "-" : " ") + body;
 }
 
+double RoundToDigits(double x, int digits) {
+    if (!std::isfinite(x) || x == 0) return x;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, x);
+    return std::strtod(buf, nullptr);   // both sides use the same C-locale separator
+}
+
 std::string PlainNumberText(double x) { return PlainNumberText(x, 15); }
 
 double LenientNumber(std::string_view text) {

@@ -21,6 +21,11 @@ std::string PlainNumberText(double x);
 // writes (same sign, point and exponent rules).
 std::string PlainNumberText(double x, int digits);
 
+// x rounded to `digits` significant digits, as a box shows it after the
+// program wrote it with PlainNumberText. Comparing two numbers "as the boxes
+// show them" compares both sides rounded this way.
+double RoundToDigits(double x, int digits = 15);
+
 // The lenient conversion: the number at the start of the text, 0 when there
 // is none. Blanks are skipped, a point is the decimal separator and an e or E
 // exponent is accepted; only ASCII digits count. Never NaN or infinity:
