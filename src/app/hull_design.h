@@ -71,6 +71,12 @@ struct HullDesign {
 
     // ---- Working values shared by several screens ----------------------------
     std::int16_t overlapChoice = 0;     // exit choice of the thickness and overlap screen
+    // Plank thicknesses and clinker laps (metres). plankThickness(k) is panel
+    // k's; at line j, point i, lapWidth is how far the panel above overlaps the
+    // one below and chineBevel the overlap the lower panel's thickness needs.
+    LineArray plankThickness;
+    double transomThickness = 0, bowPlateThickness = 0;
+    Table2<double, 0, kMaxLine, 0, 90> lapWidth, chineBevel;
 
     // Drawing board: view placement (twips per metre, twips) and chosen station.
     double viewScale = 0, viewScaleY = 0, viewScaleZ = 0;

@@ -147,4 +147,12 @@ std::string WithLocaleSeparator(std::string text) {
     return text;
 }
 
+std::string LocaleNumberText(double x) {
+    std::string text = PlainNumberText(x);
+    if (text[0] == ' ') text.erase(0, 1);
+    const std::size_t digitsStart = text[0] == '-' ? 1 : 0;
+    if (text[digitsStart] == '.') text.insert(digitsStart, "0");
+    return WithLocaleSeparator(text);
+}
+
 }  // namespace bravik

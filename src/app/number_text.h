@@ -44,4 +44,10 @@ void SetLocaleDecimalSeparator(char separator);
 // Replaces the decimal point of a formatted number by the locale separator.
 std::string WithLocaleSeparator(std::string text);
 
+// The user's own number format, used where a screen fills its boxes from the
+// design: 15 significant digits without trailing zeros, no leading blank, a
+// zero before the point below 1 ("0.95", "-0.25", "6", "1.5E-07"), and the
+// locale decimal separator.
+std::string LocaleNumberText(double x);
+
 }  // namespace bravik

@@ -13,6 +13,7 @@ namespace bravik {
 
 struct dessin {
     std::string caption;          // window caption
+    bool enabled = true;          // accepts input; a modal screen over it disables it
 
     // Definition-screen buttons: 0 bottom, 1 side planks, 2 automatic planking.
     Control Command1[3];
