@@ -10,6 +10,7 @@ namespace bravik {
 
 // Half-breadth and height of line n (n >= 1) at X = x. For n = 1 the first
 // chine's laws; for n >= 2 the upper chine on its plane (upper_chines.h).
+// n = 0 gives the keel: half-breadth 0 and BottomHeight(d, x, 0).
 double LineHalfBreadth(const HullDesign& d, int n, double x);
 double LineHeight(const HullDesign& d, int n, double x);
 

@@ -49,18 +49,26 @@ void ApplyStationRule(const HullDesign& d, int n, double yBelow, double zBelow, 
     }
 }
 
-// Bow end of line n on the raked bow plate (pram bow).
-double BowEndOnPlate(const HullDesign& d, int n) {
-    const double xBelow = d.lineLength(n - 1);
-    const double zBelow = d.Z(n - 1, kBowPoint);
-    const double rake = TanDeg(TurnedAngle(d.bowTurn(n - 1), d.bowAngle));
+// Where line n meets a plate that rises from (xBelow, zBelow), the end of
+// line n - 1, raked `degrees` from the vertical: five fixed-point passes from
+// the height z given at the station. With `stopWhenClosed` the passes stop as
+// soon as the chine has crossed the centre plane.
+double EndOnRakedPlate(const HullDesign& d, int n, double xBelow, double zBelow, int degrees,
+                       double z, bool stopWhenClosed) {
+    const double rake = TanDeg(degrees);
     double x = xBelow;
-    double z = d.heightFwd(n);
     for (int pass = 0; pass < 5; ++pass) {
         x = xBelow + rake * (z - zBelow);
         z = LineHeight(d, n, x);
-        if (LineHalfBreadth(d, n, x) < 0) break;
+        if (stopWhenClosed && LineHalfBreadth(d, n, x) < 0) break;
     }
+    return x;
+}
+
+// Bow end of line n on the raked bow plate (pram bow).
+double BowEndOnPlate(const HullDesign& d, int n) {
+    double x = EndOnRakedPlate(d, n, d.lineLength(n - 1), d.Z(n - 1, kBowPoint),
+                               TurnedAngle(d.bowTurn(n - 1), d.bowAngle), d.heightFwd(n), true);
     if (x < d.lineLength(0)) x = d.lineLength(0);
     if (LineHalfBreadth(d, n, x) < 0) {
         // The chine meets the centre plane before the plate: five secant steps.
@@ -108,15 +116,8 @@ double BowEndOnCentrePlane(const HullDesign& d, int n) {
 
 // Stern end of line n on the raked transom.
 double SternEndOnTransom(const HullDesign& d, int n) {
-    const double xBelow = d.sternX(n - 1);
-    const double zBelow = d.Z(n - 1, 0);
-    const double rake = TanDeg(TurnedAngle(d.transomTurn(n - 1), d.transomAngle));
-    double x = xBelow;
-    double z = d.heightAft(n);
-    for (int pass = 0; pass < 5; ++pass) {
-        x = xBelow + rake * (z - zBelow);
-        z = LineHeight(d, n, x);
-    }
+    double x = EndOnRakedPlate(d, n, d.sternX(n - 1), d.Z(n - 1, 0),
+                               TurnedAngle(d.transomTurn(n - 1), d.transomAngle), d.heightAft(n), false);
     if (x > d.sternX(0)) x = d.sternX(0);
     if (LineHalfBreadth(d, n, x) < 0) {
         for (int pass = 0; pass < 4; ++pass) {
