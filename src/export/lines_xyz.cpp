@@ -15,9 +15,6 @@ std::string Row(double x, double y, double z) {
            FormatLocaleNumber(z, kPattern);
 }
 
-// A number with a blank in place of a plus sign before it.
-std::string SignedText(int n) { return (n < 0 ? "" : " ") + std::to_string(n); }
-
 constexpr const char* kColumnTitles = "     X \t     Y \t     Z";
 
 }  // namespace
@@ -30,7 +27,7 @@ void WriteLinesXyz(const HullDesign& d, std::int16_t language, TextFileWriter& o
         if (k == 0)
             out.Line(french ? "LIGNE \t Quille" : "LINE \t Keel");
         else
-            out.Line(std::string(french ? "LIGNE \t Bouchain" : "LINE \t Chine") + SignedText(k));
+            out.Line(std::string(french ? "LIGNE \t Bouchain" : "LINE \t Chine") + FormatNumber(k, kSignedWholePattern));
         out.Line(kColumnTitles);
         for (int i = 0; i <= kBowPoint; ++i) out.Line(Row(d.X(k, i), d.Y(k, i), d.Z(k, i)));
         out.Line("");
@@ -44,7 +41,7 @@ void WriteLinesXyz(const HullDesign& d, std::int16_t language, TextFileWriter& o
         out.Line("");
     };
     section(0, french ? "TABLEAU" : "TRANSOM");
-    for (int j = 1; j <= 81; j += 4) section(j, std::string(french ? "COUPLE\t" : "STATION\t") + SignedText(j) + " ");
+    for (int j = 1; j <= 81; j += 4) section(j, std::string(french ? "COUPLE\t" : "STATION\t") + FormatNumber(j, kSignedWholePattern) + " ");
     section(kBowPoint, french ? "ETRAVE" : "STEM");
     out.Line("EOF");
 }

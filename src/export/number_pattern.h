@@ -21,6 +21,9 @@
 
 namespace bravik {
 
+// A whole number with a blank standing in for the plus sign (" 41", "-3").
+inline constexpr const char* kSignedWholePattern = " 0;-0";
+
 // The decimal separator is always a point.
 std::string FormatNumber(double v, std::string_view pattern);
 
