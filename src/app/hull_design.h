@@ -9,6 +9,7 @@
 // i = 0 (stern end), 1..81 (regular stations), 82 (bow end).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/tables.h"
@@ -69,6 +70,13 @@ struct HullDesign {
     // Station sections: station s = 0..85 (0..82 computed), section point K = 0..35.
     Table2<double, 0, 85, 0, 35> sectionX, sectionY, sectionZ;
 
+    // Developed outline of the last panel developed (flat metres, points 0..90;
+    // 0..83 meaningful for the bottom, 0..82 for planks and decks).
+    Table1<double, 0, 90> devLowerX, devLowerY, devUpperX, devUpperY;
+    // Half developments of the transom and bow plate, by section point K:
+    // (1, K) distance along the raked profile, (2, K) half-breadth.
+    Table2<double, 1, 2, 0, 35> transomDev, bowPlateDev;
+
     // ---- Working values shared by several screens ----------------------------
     std::int16_t overlapChoice = 0;     // exit choice of the thickness and overlap screen
     // Plank thicknesses and clinker laps (metres). plankThickness(k) is panel
@@ -89,6 +97,16 @@ struct HullDesign {
     Table1<double, 1, 2> floorDensity;
     Table1<double, 1, 2> deckDensity;
     Table1<double, 1, 2> bulkheadX;
+    // Equipment rows (engine, ballast, passengers, three items): kg and m;
+    // empty until the user has entered them.
+    Table1<std::optional<double>, 1, 6> equipmentMass, equipmentX;
+    // Mass budget results: m², kg, m. Planks 0..25; bulkheads, floors, decks 1..2.
+    LineArray plankArea, plankMass, plankCentreX;
+    double transomArea = 0, transomMass = 0, transomCentreX = 0;
+    double bowPlateArea = 0, bowPlateMass = 0, bowPlateCentreX = 0;
+    Table1<double, 1, 2> bulkheadArea, bulkheadMass;
+    Table1<double, 1, 2> floorArea, floorMass, floorCentreX;
+    Table1<double, 1, 2> deckArea, deckMass, deckCentreX;
     double totalMass = 0;       // kg
     double massCentreX = 0;     // m
 
