@@ -18,9 +18,28 @@ namespace {
 
 std::optional<std::size_t> g_failAfter;
 
-[[noreturn]] void Fail(int err, const std::string& tmp) {
+[[noreturn]] void Fail(int err, const std::string& tmp, const std::string& path) {
     if (!tmp.empty()) ::unlink(tmp.c_str());
-    throw BravikError(std::strerror(err));
+    throw BravikError(std::strerror(err), path);
+}
+
+// Permissions of the written file: those of the file it replaces, or what a
+// newly created file gets under the process's umask.
+mode_t TargetMode(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Makes the rename itself durable; a folder that cannot be opened or
+// flushed (some file systems refuse) does not undo a write that succeeded.
+void SyncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 }  // namespace
@@ -32,11 +51,14 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const fs::path target(path);
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    std::string tmp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // A hidden sibling named after the target; long names are shortened so
+    // that the temporary name stays within the file system's limit.
+    const std::string base = target.filename().string().substr(0, 200);
+    std::string tmp = (folder / ("." + base + ".XXXXXX")).string();
 
-    const int fd = ::mkstemp(tmp.data());
-    if (fd < 0) Fail(errno, {});
-    ::fchmod(fd, 0644);
+    const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
+    if (fd < 0) Fail(errno, {}, path);
+    ::fchmod(fd, TargetMode(path));
 
     std::size_t written = 0;
     while (written < bytes.size()) {
@@ -44,7 +66,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
         if (g_failAfter) {
             if (written >= *g_failAfter) {
                 ::close(fd);
-                Fail(ENOSPC, tmp);
+                Fail(ENOSPC, tmp, path);
             }
             chunk = std::min(chunk, *g_failAfter - written);
         }
@@ -53,17 +75,18 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
             if (errno == EINTR) continue;
             const int err = errno;
             ::close(fd);
-            Fail(err, tmp);
+            Fail(err, tmp, path);
         }
         written += static_cast<std::size_t>(n);
     }
     if (::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);
-        Fail(err, tmp);
+        Fail(err, tmp, path);
     }
-    if (::close(fd) != 0) Fail(errno, tmp);
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) Fail(errno, tmp);
+    if (::close(fd) != 0) Fail(errno, tmp, path);
+    if (std::rename(tmp.c_str(), path.c_str()) != 0) Fail(errno, tmp, path);
+    SyncFolder(folder);
 }
 
 void TextFileWriter::Line(std::string_view utf8) {
