@@ -1,0 +1,36 @@
+#include "export/station_dxf.h"
+
+#include "export/dxf_writer.h"
+#include "export/export_command.h"
+#include "export/number_pattern.h"
+#include "export/plate_dxf.h"
+
+namespace bravik {
+
+void WriteStationDxfFile(const HullDesign& d, int index, TextFileWriter& out) {
+    DxfWriter dxf(out);
+    dxf.WriteComment("station " + FormatNumber(index, kSignedWholePattern));
+    dxf.BeginEntities();
+    StationDXF(d, dxf, 14, 6, index, 0, 0);
+    dxf.EndSection();
+    dxf.EndFile();
+}
+
+void WriteStationDxf(Application& app, Ui& ui, Dialogs& dialogs, int index) {
+    const HullDesign& d = app.design;
+    const auto choice = AskExportFile(
+        ui, dialogs,
+        {std::string(kProgramName) + " - Save current station as DXF file", "Station (*.DXF)|*.DXF", "",
+         FirstCharacters(d.hullName, 15) + "_STAT_" + FormatNumber(index, "00") + ".DXF"});
+    if (!choice) return;
+    WriteExportFile(ui, dialogs, choice->path, " - Saving current station DXF",
+                    [&](TextFileWriter& out) { WriteStationDxfFile(d, index, out); });
+}
+
+void fmenu_Station_DXF_Click(Application& app, dessin& /*board*/, Ui& ui, Dialogs& dialogs,
+                             const std::function<void()>& drawStation) {
+    if (drawStation) drawStation();
+    WriteStationDxf(app, ui, dialogs, app.design.stationIndex);
+}
+
+}  // namespace bravik
