@@ -49,7 +49,7 @@ double FirstChineHeight(const HullDesign& d, double x) {
 // Height at (x, y) on the straight generator that leaves the first chine at
 // X = xc and falls towards the centre plane at the deadrise.
 double GeneratorHeight(const HullDesign& d, double xc, double y) {
-    return FirstChineHeight(d, xc) - (FirstChineHalfBreadth(d, xc) - y) * TanDeg(d.plankAngle(0));
+    return FirstChineHeight(d, xc) - (FirstChineHalfBreadth(d, xc) - y) * TanDegWhole(d.plankAngle(0));
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ double BottomHeight(const HullDesign& d, double x, double y) {
     // Forward of the maximum beam the generators run forward and inward at
     // the keel advance angle; find the chine station of the one through
     // (x, y). Seven passes, no tolerance: the count is part of the result.
-    const double advance = TanDeg(d.keelAdvanceAngle);
+    const double advance = TanDegWhole(d.keelAdvanceAngle);
     double xc = x;
     for (int pass = 0; pass < 7; ++pass) xc = x - (FirstChineHalfBreadth(d, xc) - y) * advance;
     return GeneratorHeight(d, xc, y);
@@ -197,7 +197,7 @@ void ComputeBottomLines(HullDesign& d) {
     // meets the chine further aft; seven fixed passes find where.
     const int mid = d.midshipIndex < 0 ? 0 : (d.midshipIndex > kBowPoint ? kBowPoint : d.midshipIndex);
     const double xMid = d.X(1, mid);
-    const double advance = TanDeg(d.keelAdvanceAngle);
+    const double advance = TanDegWhole(d.keelAdvanceAngle);
     for (int i = mid + 1; i <= 82; ++i) {
         const double xKeel = d.bottomLineX(0, i), yKeel = d.bottomLineY(0, i);
         double x = xKeel;

@@ -15,7 +15,7 @@ namespace {
 // Returns the half-breadth at (x, z).
 double AdvancedBottomHalfBreadth(const HullDesign& d, double x, double z) {
     const double xm1 = d.maxBeamX(1), xm0 = d.maxBeamX(0);
-    const double advance = TanDeg(d.keelAdvanceAngle);
+    const double advance = TanDegWhole(d.keelAdvanceAngle);
     double low, high;
     if (x >= xm0) {
         low = x - advance * d.halfMaxBeam(1);
@@ -29,7 +29,7 @@ double AdvancedBottomHalfBreadth(const HullDesign& d, double x, double z) {
         high = x;
     }
     // In the X-Z projection a generator falls with slope -m towards the bow.
-    const double m = std::tan(std::atan(TanDeg(d.plankAngle(0)) / advance));
+    const double m = std::tan(std::atan(TanDegWhole(d.plankAngle(0)) / advance));
     double xc = x;
     // At most seven passes: the count bounds the work at the stem, where the
     // bracket stops short of the tolerance.
@@ -73,7 +73,7 @@ double BottomHalfBreadth(const HullDesign& d, double x, double z) {
     if (z >= chineZ) return chineY;
     if (z <= BottomHeight(d, x, 0)) return 0;
     if (x > d.maxBeamX(1) && d.keelAdvanceAngle != 0) return AdvancedBottomHalfBreadth(d, x, z);
-    if (d.plankAngle(0) != 0) return chineY - (chineZ - z) / TanDeg(d.plankAngle(0));
+    if (d.plankAngle(0) != 0) return chineY - (chineZ - z) / TanDegWhole(d.plankAngle(0));
     return 0;  // flat bottom
 }
 

@@ -15,7 +15,7 @@ constexpr double kRightAngle = std::numbers::pi / 2;
 constexpr double kDegreesPerRadian = 57.2957795130823;
 
 // Half-breadth change of plank k per unit of height in a transverse section.
-double PlankRunPerRise(const HullDesign& d, int k) { return TanDeg(90 - d.plankAngle(k)); }
+double PlankRunPerRise(const HullDesign& d, int k) { return TanDegWhole(90 - d.plankAngle(k)); }
 
 // The angle that a turn flag gives a plate above line k: a 16-bit product.
 std::int16_t TurnedAngle(std::int16_t turn, std::int16_t angle) {
@@ -55,7 +55,7 @@ void ApplyStationRule(const HullDesign& d, int n, double yBelow, double zBelow, 
 // soon as the chine has crossed the centre plane.
 double EndOnRakedPlate(const HullDesign& d, int n, double xBelow, double zBelow, int degrees,
                        double z, bool stopWhenClosed) {
-    const double rake = TanDeg(degrees);
+    const double rake = TanDegWhole(degrees);
     double x = xBelow;
     for (int pass = 0; pass < 5; ++pass) {
         x = xBelow + rake * (z - zBelow);

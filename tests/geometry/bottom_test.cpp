@@ -21,6 +21,7 @@ std::string Digits(double v, int significant) {
 TEST(TanDeg, UsesPiAtFullPrecision) {
     EXPECT_EQ(TanDeg(45), std::tan(std::numbers::pi / 4));
     EXPECT_EQ(TanDeg(0), 0.0);
+    for (int a = -400; a <= 400; ++a) EXPECT_EQ(TanDegWhole(a), TanDeg(a)) << a;
 }
 
 TEST(SecantStep, ReachesTheOrdinateOrFallsBackToTheMidpoint) {
