@@ -94,7 +94,7 @@ void bouchain1::Valider_Click() {
         ui_.Beep();
         accepted = false;
     } else {
-        Text1[0].backColour = kWhite;
+        accepted &= KeepInRange(d.lineLength(0), 0.1, kLongestHull, Text1[0]);
     }
     WriteBack(Text1[0], d.lineLength(0));
     d.sternX(0) = 0;
@@ -133,7 +133,7 @@ void bouchain1::Valider_Click() {
     WriteBack(Text1[3], v);
 
     v = BoxNumber(Text2[0]);
-    accepted &= KeepInRange(v, 0, kOpen, Text2[0]);
+    accepted &= KeepInRange(v, 0, kHeightPerLength * L, Text2[0]);
     d.heightFwd(1) = v;
     WriteBack(Text2[0], v);
 
@@ -143,7 +143,7 @@ void bouchain1::Valider_Click() {
     WriteBack(Text1[4], v);
 
     v = BoxNumber(Text2[1]);
-    accepted &= KeepInRange(v, -d.heightFwd(1), kOpen, Text2[1]);
+    accepted &= KeepInRange(v, -d.heightFwd(1), kHeightPerLength * L, Text2[1]);
     d.heightAft(1) = v;
     WriteBack(Text2[1], v);
 
@@ -154,8 +154,16 @@ void bouchain1::Valider_Click() {
         Text1[i].text = LocaleNumberText(v);
     }
 
-    d.sShapeAft = BoxNumber(Text2[2]);
-    d.sShapeFwd = BoxNumber(Text2[7]);
+    // The S shapes stand as typed; only a wild one is brought back and written.
+    const auto shape = [&](Control& box, double& field) {
+        field = BoxNumber(box);
+        if (!KeepInRange(field, -kLargestSShape, kLargestSShape, box)) {
+            WriteBack(box, field);
+            accepted = false;
+        }
+    };
+    shape(Text2[2], d.sShapeAft);
+    shape(Text2[7], d.sShapeFwd);
 
     // Whole-degree angles; the transom rake is held negative.
     const auto angle = [&](Control& box, double typed, double low, double high, std::int16_t& field) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "app/number_text.h"
 #include "geometry/upper_chines.h"
@@ -11,8 +10,6 @@
 namespace bravik {
 
 namespace {
-
-constexpr double kOpen = std::numeric_limits<double>::infinity();
 
 void Select(std::array<Control, bouchain2::kRows>& options, int k) {
     for (int i = 0; i < bouchain2::kRows; ++i) options[i].value = i == k;
@@ -132,7 +129,7 @@ void bouchain2::Valider_Click() {
         // Heights: no chine below the chine under it at the same station.
         const auto height = [&](Control& box, LineArray& field, int j) {
             double h = BoxNumber(box);
-            if (!KeepInRange(h, field(j - 1), kOpen, box)) {
+            if (!KeepInRange(h, field(j - 1), std::max(field(j - 1), kHeightPerLength * d.lineLength(0)), box)) {
                 box.text = PlainNumberText(h);
                 accepted = false;
             }

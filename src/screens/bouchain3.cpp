@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "app/number_text.h"
 #include "geometry/upper_chines.h"
@@ -12,7 +11,6 @@ namespace bravik {
 
 namespace {
 
-constexpr double kOpen = std::numeric_limits<double>::infinity();
 constexpr double kPi = 3.14159265358979;
 constexpr Colour kLightCyan = Rgb(192, 255, 255);
 constexpr Colour kLightYellow = Rgb(255, 255, 192);
@@ -161,7 +159,8 @@ void bouchain3::Valider_Click() {
         const double clearance = 0.1 * d.halfMaxBeam(1);
         const auto sheerHeight = [&](Control& box, LineArray& field) {
             double h = BoxNumber(box);
-            if (!KeepInRange(h, field(1) + clearance, kOpen, box)) inputsAccepted = false;
+            const double lowest = field(1) + clearance;
+            if (!KeepInRange(h, lowest, std::max(lowest, kHeightPerLength * d.lineLength(0)), box)) inputsAccepted = false;
             field(d.lastLine) = h;
             box.text = PlainNumberText(h);
         };

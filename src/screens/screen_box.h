@@ -23,6 +23,13 @@ void NormaliseBox(Control& box);
 bool ShownBelow(double a, double b);
 bool ShownAbove(double a, double b);
 
+// Limits far beyond any hull that keep the line laws finite: they raise the
+// typed values to powers and iterate on them, so a wild length, a height out
+// of all proportion to the hull or a wild S shape would overflow the lines.
+inline constexpr double kLongestHull = 1e6;          // metres
+inline constexpr double kHeightPerLength = 100;      // largest height magnitude / hull length
+inline constexpr double kLargestSShape = 100;
+
 // Brings v into [low, high], both compared as the boxes show them: outside,
 // v becomes the nearer limit and the box turns yellow; inside, the box turns
 // white. Returns whether v stood. Use an infinite limit for an open side.

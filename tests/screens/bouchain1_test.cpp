@@ -95,6 +95,9 @@ struct Correction {
 const Correction kCorrections[] = {
     {"EmptyLength", true, 0, "", [](const HullDesign& d) { return d.lineLength(0); }, 0.1, " .1", kOrange, 1},
     {"WildLength", true, 0, "1e999", [](const HullDesign& d) { return d.lineLength(0); }, 0.1, " .1", kOrange, 1},
+    {"WildFiniteLength", true, 0, "1e300", [](const HullDesign& d) { return d.lineLength(0); }, 1e6, " 1000000", kYellow, 0},
+    {"HeightOutOfProportion", false, 0, "1e300", [](const HullDesign& d) { return d.heightFwd(1); }, 600, " 600", kYellow, 0},
+    {"WildSShape", false, 2, "-1e300", [](const HullDesign& d) { return d.sShapeAft; }, -100, "-100", kYellow, 0},
     {"BeamAtZero", true, 1, "0", [](const HullDesign& d) { return d.maxBeamX(1); }, 1.2, " 1.2", kYellow, 0},
     {"BeamTooFarForward", true, 1, "5", [](const HullDesign& d) { return d.maxBeamX(1); }, 4.2, " 4.2", kYellow, 0},
     {"HalfBeamTooSmall", true, 2, "0.01", [](const HullDesign& d) { return d.halfMaxBeam(1); }, 0.06, " .06", kYellow, 0},
@@ -210,21 +213,29 @@ TEST_P(Bouchain1Test, DeactivationValidatesAgainWithTheAnglesTypedLast) {
 }
 
 TEST_P(Bouchain1Test, WildTextPutsNoNaNOrInfinityIntoTheDesign) {
-    for (Control& box : bottom.Text1) box.text = "1e999";
-    for (Control& box : bottom.Text2) box.text = "-1e999";
-    bottom.Valider_Click();
-    bottom.Valider_Click();
-    EXPECT_TRUE(Accepted());
-    const HullDesign& d = app.design;
-    for (double v : {d.lineLength(0), d.maxBeamX(1), d.maxBeamX(0), d.halfMaxBeam(1), d.halfWidthFwd(1),
-                     d.halfWidthAft(1), d.heightFwd(1), d.heightAft(1), d.powerFwd, d.powerAft, d.sShapeAft,
-                     d.sShapeFwd})
-        EXPECT_TRUE(std::isfinite(v));
-    for (int k = 0; k <= 1; ++k)
-        for (int i = 0; i <= kBowPoint; ++i) {
-            ASSERT_TRUE(std::isfinite(d.Y(k, i)));
-            ASSERT_TRUE(std::isfinite(d.Z(k, i)));
-        }
+    // Plan-view texts against profile texts, the smallest hull against the largest.
+    for (const char* plan : {"1e999", "0", "1e300"})
+        for (const char* profile : {"-1e999", "1e300", "-1e300"})
+            for (const char* bow : {"0", "1e300"}) {
+                SCOPED_TRACE(std::string(plan) + " " + profile + " " + bow);
+                ResetToDefaults(app.design);
+                bottom.Form_Activate();
+                for (Control& box : bottom.Text1) box.text = plan;
+                bottom.Text1[3].text = bow;
+                for (Control& box : bottom.Text2) box.text = profile;
+                ui.Clear();
+                bottom.Valider_Click();
+                bottom.Valider_Click();
+                EXPECT_TRUE(Accepted());
+                const HullDesign& d = app.design;
+                for (double v : {d.lineLength(0), d.maxBeamX(1), d.maxBeamX(0), d.halfMaxBeam(1), d.halfWidthFwd(1),
+                                 d.halfWidthAft(1), d.heightFwd(1), d.heightAft(1), d.powerFwd, d.powerAft,
+                                 d.sShapeAft, d.sShapeFwd})
+                    EXPECT_TRUE(std::isfinite(v));
+                for (int k = 0; k <= 1; ++k)
+                    for (int i = 0; i <= kBowPoint; ++i)
+                        ASSERT_TRUE(std::isfinite(d.X(k, i)) && std::isfinite(d.Y(k, i)) && std::isfinite(d.Z(k, i)));
+            }
 }
 
 BRAVIK_UNDER_BOTH_LOCALES(Bouchain1Test);

@@ -73,6 +73,7 @@ TEST_P(Bouchain3Test, CorrectionsAreRefusedOnceAndThenAccepted) {
         {"StepRoundsBelowThree", nullptr, 0, "5", "30", "31", "31", " 42", 6},
         {"LastPastOneSeventy", nullptr, 0, "4", "45", "200", "200", " 168", 5},
         {"SheerBelowTheChine", nullptr, 1, "4", "45", "90", "0", " .195", 5},
+        {"SheerOutOfProportion", nullptr, 2, "4", "45", "90", "1e300", " 600", 5},
         {"StemShapeTooLarge", &bouchain3::Text4, 0, "4", "45", "90", "50", " 10", 5},
         {"StemShapeTooNegative", &bouchain3::Text4, 0, "4", "45", "90", "-1e300", "-10", 5},
     };
