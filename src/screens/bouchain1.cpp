@@ -7,6 +7,7 @@
 #include "geometry/bottom.h"
 #include "geometry/midship_station.h"
 #include "geometry/numeric.h"
+#include "screens/return_to_board.h"
 #include "screens/screen_box.h"
 
 namespace bravik {
@@ -182,16 +183,10 @@ void bouchain1::Valider_Click() {
             BusyPointer busy(ui_);
             ComputeBottom(d);
         }
-        ui_.Hide("bouchain1");
-        board_.enabled = true;
-        board_.Command1[0].enabled = true;
         // The side-planks screen shows five planks at most.
         board_.Command1[1].enabled = d.lastLine < 7;
         board_.Command1[2].enabled = true;
-        board_.dessine.enabled = true;
-        ui_.SetFocus("dessin", "dessine");
-        ui_.Refresh("dessin");
-        ui_.Show("dessin", false);
+        ReturnToDrawingBoard(ui_, board_, "bouchain1");
     }
     ui_.SetMousePointer(MousePointer::Default);
 }

@@ -5,6 +5,7 @@
 
 #include "app/number_text.h"
 #include "geometry/upper_chines.h"
+#include "screens/return_to_board.h"
 #include "screens/screen_box.h"
 
 namespace bravik {
@@ -149,15 +150,8 @@ void bouchain2::Valider_Click() {
     }
     if (!accepted) return;
 
-    ui_.Hide("bouchain2");
-    board_.enabled = true;
-    board_.Command1[0].enabled = true;
     board_.Command1[1].enabled = true;
-    board_.dessine.enabled = true;
-    ui_.SetFocus("dessin", "dessine");
-    ui_.Refresh("dessin");
-    ui_.SetFocus("dessin", "Command1(1)");
-    ui_.Show("dessin", false);
+    ReturnToDrawingBoard(ui_, board_, "bouchain2", "Command1(1)");
 }
 
 }  // namespace bravik

@@ -5,6 +5,7 @@
 
 #include "app/number_text.h"
 #include "geometry/upper_chines.h"
+#include "screens/return_to_board.h"
 #include "screens/screen_box.h"
 
 namespace bravik {
@@ -198,16 +199,9 @@ void bouchain3::Valider_Click() {
     }
 
     Label3.text.clear();
-    ui_.Hide("bouchain3");
-    board_.enabled = true;
-    board_.Command1[0].enabled = true;
     // The side-planks screen shows five planks at most.
     board_.Command1[1].enabled = d.lastLine < 7;
-    board_.dessine.enabled = true;
-    ui_.SetFocus("dessin", "dessine");
-    ui_.Refresh("dessin");
-    ui_.SetFocus("dessin", "Command1(2)");
-    ui_.Show("dessin", false);
+    ReturnToDrawingBoard(ui_, board_, "bouchain3", "Command1(2)");
 }
 
 }  // namespace bravik
