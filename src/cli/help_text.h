@@ -51,12 +51,14 @@ Drawing board
 Analysis
   hydro displacement=V [pitch=DEG]    waterline for a displacement (m3)
   hydro waterline=Z [pitch=DEG]       displacement under a waterline (m)
-  mass FIELD=VALUE...           the mass budget's green boxes, then Compute:
-                                density1..density8 (kg/m2), bulkhead1-x,
-                                bulkhead2-x, floor1, floor2, deck, deck-1
-                                (kg/m2), engine, ballast, passengers,
-                                equipment1..equipment3 (mass kg) and
-                                engine-x ... equipment3-x (m)
+  mass FIELD=VALUE...           the mass budget's green boxes, then Compute;
+                                densities (kg/m2): bottom, plank1, plank2,
+                                other-planks, transom, bow-plate, bulkhead1,
+                                bulkhead2, floor1, floor2, deck, deck-1;
+                                positions (m): bulkhead1-x, bulkhead2-x;
+                                masses (kg) with their positions (m): engine,
+                                ballast, passengers, equipment1, equipment2,
+                                equipment3, and engine-x ... equipment3-x
 
 Exports (file dialogs are answered with the paths given)
   export lines-dxf2d PATH       export lines-dxf3d PATH
