@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "drawing_fixture.h"
@@ -210,6 +211,16 @@ TEST(DrawingBoard, QuitAndHydroShowTheOtherWindows) {
     ASSERT_EQ(t->dialogs.requests.size(), 1u);
     EXPECT_EQ(t->ui.events, (std::vector<std::string>{"hide bouchain1", "hide bouchain2", "hide bouchain3",
                                                       "hide dessin", "show menu2"}));
+
+    // With a file chosen, the design is written before the board closes.
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "bravik-drawing-quit";
+    std::filesystem::create_directories(dir);
+    t->dialogs.Answer((dir / "QUITTER.D50").string());
+    t->ui.Clear();
+    t->board.Cancel_Click();
+    EXPECT_TRUE(std::filesystem::exists(dir / "QUITTER.D50"));
+    EXPECT_TRUE(t->ui.Saw("show menu2"));
+    std::filesystem::remove_all(dir);
 }
 
 TEST(DrawingBoard, ZoomAndPanClearTheStationAndDevelopmentsAndDoubleClickRestores) {
