@@ -12,6 +12,7 @@ namespace bravik {
 namespace {
 
 constexpr int kEnter = 13;
+const std::string kBlank = " ";   // an emptied box holds a single space
 constexpr int kPanelRows[] = {1, 2, 3, 4, 5, 6, 7, 8, 21, 22, 23, 24};
 constexpr int kEquipmentRows[] = {13, 14, 15, 16, 17, 18};
 
@@ -107,7 +108,7 @@ void mass1::SetCaptions() {
 
 void mass1::Form_Activate() {
     for (int row : kPanelRows) {
-        for (auto* column : {&Text1, &Text2, &Text3, &Text4}) (*column)[row].text = " ";
+        for (auto* column : {&Text1, &Text2, &Text3, &Text4}) (*column)[row].text = kBlank;
     }
     SetVisibleRows();
     ShowStoredBudget();
@@ -136,9 +137,9 @@ void mass1::Text3_LostFocus(int) { RecomputeBudget(); }
 void mass1::Text4_LostFocus(int) { RecomputeBudget(); }
 
 void mass1::BlankRow(int row) {
-    Text2[row].text = " ";
-    Text3[row].text = " ";
-    Text4[row].text = " ";
+    Text2[row].text = kBlank;
+    Text3[row].text = kBlank;
+    Text4[row].text = kBlank;
 }
 
 void mass1::ShowRow(int row, double area, double mass, double centreX) {
