@@ -25,16 +25,9 @@ void DisableLineOutputs(dessin& board) {
         entry->enabled = false;
 }
 
-// The drawing board's first definition button: the bottom screen opens
-// modally over the board and the call returns when it is hidden.
-void OpenBottomScreen(dessin& board, Ui& ui) {
-    DisableLineOutputs(board);
-    board.definitionStage = 0;
-    board.dessine.enabled = true;
-    ui.Show("bouchain1", true);
-    board.DessCouple.enabled = false;
-    board.Developer.enabled = false;
-    ui.SetMousePointer(MousePointer::Default);
+// The drawing surface is cleared: the old drawing no longer matches the design.
+void ClearPlan(dessin& board) {
+    if (board.Plan1) board.Plan1->Clear();
 }
 
 // While a file is read and its lines computed the pointer turns through the
@@ -56,7 +49,7 @@ private:
 
 }  // namespace
 
-void fmenu_New_Click(Application& app, dessin& board, Ui& ui, Dialogs&) {
+void fmenu_New_Click(Application& app, dessin& board, Ui&, Dialogs&) {
     HullDesign& d = app.design;
     for (int k = 0; k <= 3; ++k) {
         for (LineArray* field : {&d.lineLength, &d.halfWidthFwd, &d.heightFwd, &d.maxBeamX,
@@ -72,11 +65,12 @@ void fmenu_New_Click(Application& app, dessin& board, Ui& ui, Dialogs&) {
     board.Text2.text = d.hullName;
     board.caption = Titled(app.Text(" -  Nouvelle carène", " -  New hull"));
 
+    ClearPlan(board);
     DisableLineOutputs(board);
     board.Command1[0].enabled = true;
     board.Command1[1].enabled = false;
     board.dessine.enabled = false;
-    OpenBottomScreen(board, ui);
+    board.Command1_Click(0);   // the bottom screen opens over the board
 }
 
 void fmenu_Open_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs) {
@@ -104,6 +98,7 @@ void fmenu_Open_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs)
 
     board.Text2.text = hullName;
     board.caption = Titled(app.Text(" - Fichier Ouvert : ", " - File Open : ")) + hullName;
+    ClearPlan(board);
     board.Command1[0].enabled = true;
     board.Command1[1].enabled = false;
     board.Command1[2].enabled = false;
@@ -117,7 +112,7 @@ void fmenu_Open_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs)
                            &board.fmenu_S_DXF2D, &board.fmenu_S_DXF3D})
         entry->enabled = true;
     board.fmenu_Station_DXF.enabled = false;
-    OpenBottomScreen(board, ui);
+    board.Command1_Click(0);   // the bottom screen opens over the board
 }
 
 void fmenu_S_Data_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs) {

@@ -6,7 +6,8 @@
 // Each command ends in at most one message box; a cancelled file dialog ends
 // it silently. A failed Open or Save leaves the design in memory and the
 // drawing board as they were, and a failed Save leaves any earlier file of
-// that name intact.
+// that name intact. New and Open end with the board's own first definition
+// button, so the board must be connected (dessin::Connect).
 
 #include "app/application.h"
 #include "app/dialogs.h"

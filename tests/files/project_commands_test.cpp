@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/number_text.h"
+#include "drawing/recording_surface.h"
 #include "files/atomic_file.h"
 #include "files_test_support.h"
 #include "recording_ui.h"
@@ -25,6 +26,7 @@ protected:
     ProjectCommands() {
         app.Language = kEnglish;
         ResetToDefaults(app.design);
+        board.Connect(app, ui, dialogs, plan);
     }
     void TearDown() override { InjectWriteFailureAfter(std::nullopt); }
 
@@ -41,6 +43,7 @@ protected:
     dessin board;
     bravik::testing::RecordingUi ui;
     bravik::testing::ScriptedDialogs dialogs;
+    RecordingSurface plan{15000, 9000};
     std::filesystem::path folder = TestFolder();
 };
 
@@ -174,6 +177,7 @@ TEST_F(ProjectCommands, OpenPreparesTheDrawingBoardAndShowsTheBottomScreen) {
         EXPECT_FALSE(c->enabled);
     EXPECT_EQ(ui.events, std::vector<std::string>{"show-modal bouchain1"});
     EXPECT_EQ(ui.pointer, MousePointer::Default);
+    EXPECT_EQ(plan.ClearCount(), 1);
 
     app.Language = kFrench;
     Open(TEST_DATA_DIR "/files/dory.D51");
@@ -248,6 +252,7 @@ TEST_F(ProjectCommands, FailedOpenLeavesTheDesignUnchanged) {
         EXPECT_TRUE(ui.events.empty());
         EXPECT_EQ(ui.pointer, MousePointer::Default);
     }
+    EXPECT_EQ(plan.ClearCount(), 0);
     dialogs.messages.clear();
     Open(folder / "missing.D50");
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -284,6 +289,7 @@ TEST_F(ProjectCommands, NewReturnsToTheDefaultsAndShowsTheBottomScreen) {
     EXPECT_TRUE(board.dessine.enabled);   // the bottom screen button enables Redraw
     EXPECT_EQ(board.definitionStage, 0);
     EXPECT_EQ(ui.events, std::vector<std::string>{"show-modal bouchain1"});
+    EXPECT_EQ(plan.ClearCount(), 1);
     EXPECT_TRUE(dialogs.requests.empty());
     EXPECT_TRUE(dialogs.messages.empty());
 
