@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 #include <vector>
 
 #include "geometry/plane_angles.h"
@@ -54,6 +55,8 @@ double ChordTurn(double dy, double dx) {
 
 void LayFlat(HullDesign& d, int n, int k, const Strip& s) {
     const int last = n + 2;
+    // The starting rung is point 10 and the outline holds points 0..90.
+    if (last < 11 || last > 90) throw std::out_of_range("strip point count out of range");
     const auto& L = s.lower;
     const auto& U = s.upper;
     auto& lx = d.devLowerX;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "../screens/screen_fixture.h"
@@ -121,6 +122,23 @@ TEST_P(Hydro1Test, MassCentreTrimsThePitch) {
     EXPECT_NE(hydro.Text3[0].text, Local("0.0"));
     EXPECT_LT(app.design.pitchAngle, 0) << "mass aft of the centre of displacement trims by the stern";
     EXPECT_NEAR(app.design.buoyancyX, 2.9, 0.002 * app.design.lineLength(1));
+}
+
+TEST_P(Hydro1Test, WildInputEndsWithFiniteResults) {
+    const char* wild[][3] = {
+        {"1e308", "0.1", "0"}, {"1e308", "-1e308", "1e308"}, {"abc", "1e308", "-90"}, {"", "", ""},
+    };
+    for (const auto& w : wild) {
+        for (int mode : {0, 1}) {
+            hydro.Text1[0].text = w[0];
+            hydro.Text1[1].text = w[1];
+            hydro.Text3[0].text = w[2];
+            hydro.Option1_Click(mode);
+            EXPECT_TRUE(std::isfinite(app.design.totalMass)) << w[0] << " " << w[1] << " " << w[2];
+            EXPECT_TRUE(std::isfinite(app.design.buoyancyX)) << w[0] << " " << w[1] << " " << w[2];
+            EXPECT_FALSE(hydro.Label2[0].text.empty());
+        }
+    }
 }
 
 TEST_P(Hydro1Test, QuitAndUnload) {
