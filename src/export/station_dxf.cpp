@@ -27,9 +27,8 @@ void WriteStationDxf(Application& app, Ui& ui, Dialogs& dialogs, int index) {
                     [&](TextFileWriter& out) { WriteStationDxfFile(d, index, out); });
 }
 
-void fmenu_Station_DXF_Click(Application& app, dessin& /*board*/, Ui& ui, Dialogs& dialogs,
-                             const std::function<void()>& drawStation) {
-    if (drawStation) drawStation();
+void fmenu_Station_DXF_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs) {
+    board.DessCouple_Click();
     WriteStationDxf(app, ui, dialogs, app.design.stationIndex);
 }
 

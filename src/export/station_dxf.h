@@ -1,8 +1,6 @@
 #pragma once
 // One station section as a DXF file: the station chosen on the drawing board.
 
-#include <functional>
-
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "app/ui.h"
@@ -19,9 +17,8 @@ void WriteStationDxfFile(const HullDesign& d, int index, TextFileWriter& out);
 void WriteStationDxf(Application& app, Ui& ui, Dialogs& dialogs, int index);
 
 // File ▸ Save ▸ Station DXF. Runs the board's Draw station command first
-// (`drawStation`, which sets stationIndex from Text1 and draws the section),
-// then writes the station it chose.
-void fmenu_Station_DXF_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs,
-                             const std::function<void()>& drawStation);
+// (DessCouple_Click, which sets stationIndex from Text1 and draws the
+// section; the board must be connected), then writes the station it chose.
+void fmenu_Station_DXF_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs);
 
 }  // namespace bravik

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "default_hull.h"
+#include "drawing/recording_surface.h"
 #include "dxf_polylines.h"
 #include "export/development_dxf.h"
 #include "export/development_xyz.h"
@@ -299,13 +300,15 @@ TEST_F(ExportCommand, DevelopmentXyzGoesOnAfterACancelOrAFailure) {
 }
 
 TEST_F(ExportCommand, StationDxfWritesTheStationJustDrawn) {
+    // Draw station snaps the typed position to the nearest point: 0.45 m
+    // from the transom is point 7 of the 6 m hull's 80 intervals.
+    RecordingSurface plan1(12000, 8000);
+    board_.Connect(app_, ui_, dialogs_, plan1);
+    board_.Text1.text = "0,45";
     dialogs_.Answer(Path("station.dxf"));
-    bool drawn = false;
-    fmenu_Station_DXF_Click(app_, board_, ui_, dialogs_, [&] {
-        drawn = true;
-        app_.design.stationIndex = 7;
-    });
-    EXPECT_TRUE(drawn);
+    fmenu_Station_DXF_Click(app_, board_, ui_, dialogs_);
+    EXPECT_EQ(app_.design.stationIndex, 7);
+    EXPECT_TRUE(board_.fmenu_Station_DXF.enabled);
     ASSERT_EQ(dialogs_.requests.size(), 1u);
     EXPECT_EQ(dialogs_.requests[0].title, "Bravik2005 - Save current station as DXF file");
     EXPECT_EQ(dialogs_.requests[0].filter, "Station (*.DXF)|*.DXF");

@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     dialogs.Answer(folder + "/decks.dxf");
     fmenu_SD_DXF_Click(app, board, ui, dialogs);
     dialogs.Answer(folder + "/station_41.dxf");
-    fmenu_Station_DXF_Click(app, board, ui, dialogs, [&] { app.design.stationIndex = 41; });
+    WriteStationDxf(app, ui, dialogs, 41);
 
     // A pram-bow hull built lap strake: 12 mm plates, 20 mm laps.
     app.design = testing::PramBowHull();
