@@ -1,5 +1,7 @@
 #include "export/dxf_writer.h"
 
+#include <algorithm>
+
 #include "export/number_pattern.h"
 
 namespace bravik {
@@ -11,8 +13,12 @@ std::string FormatDxfNumber(double v) {
 }
 
 void DxfWriter::WriteComment(std::string_view text) {
+    // A line break inside the comment would turn the rest of it into group
+    // codes; readers would reject the file.
+    std::string line(text);
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     out_.Line("999");
-    out_.Line(text);
+    out_.Line(line);
 }
 
 void DxfWriter::BeginEntities() {

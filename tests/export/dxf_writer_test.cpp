@@ -50,6 +50,13 @@ TEST(DxfWriter, WritesEachPrimitiveWithItsExactGroupCodeLines) {
                                   "  0", "ENDSEC", "  0", "EOF"}));
 }
 
+TEST(DxfWriter, CommentStaysOnOneLine) {
+    TextFileWriter out;
+    DxfWriter dxf(out);
+    dxf.WriteComment("2D lines of two\r\nlines");
+    EXPECT_EQ(out.Bytes(), Lines({"999", "2D lines of two  lines"}));
+}
+
 TEST(DxfWriter, SameBytesUnderACommaLocale) {
     auto write = [] {
         TextFileWriter out;
