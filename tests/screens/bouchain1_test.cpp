@@ -183,7 +183,9 @@ TEST_P(Bouchain1CorrectionTest, ValuesInsideTheirRangeStandAsTyped) {
         EXPECT_EQ(c.stored(app.design), c.value);
         EXPECT_EQ(box.text, *c.shown ? std::string(c.shown) : LocaleNumberText(c.value));
         EXPECT_EQ(box.backColour, kWhite);
-        if (c.box == 1 && c.leftColumn) EXPECT_EQ(app.design.midshipIndex, 41);
+        if (c.box == 1 && c.leftColumn) {
+            EXPECT_EQ(app.design.midshipIndex, 41);
+        }
     }
 }
 

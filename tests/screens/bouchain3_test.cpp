@@ -137,7 +137,9 @@ TEST_P(Bouchain3Test, EqualInclinationsAndExponentZeroGiveEqualWidths) {
         EXPECT_NEAR(VerticalSum(&bouchain3::plankW_FWD), 1.4 - 0.1, 1e-12) << shape;
         EXPECT_NEAR(VerticalSum(&bouchain3::plankW_MID), 1.0, 1e-12) << shape;
         EXPECT_NEAR(VerticalSum(&bouchain3::plankW_AFT), 1.2 - 0.15, 1e-12) << shape;
-        if (shape > 0) EXPECT_GT(automatic.plankW_FWD(6), automatic.plankW_FWD(1));
+        if (shape > 0) {
+            EXPECT_GT(automatic.plankW_FWD(6), automatic.plankW_FWD(1));
+        }
     }
 }
 
