@@ -1,7 +1,5 @@
 #include "drawing/lines_view.h"
 
-#include <cmath>
-
 #include "drawing/dimensions.h"
 #include "drawing/view_placement.h"
 
