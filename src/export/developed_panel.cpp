@@ -15,6 +15,8 @@ int DevelopPanel(HullDesign& d, int k) {
     return 82;
 }
 
+bool EndsOnBowPlate(const HullDesign& d) { return d.halfWidthFwd(1) > 0.0001; }
+
 double LabelAngle(const HullDesign& d) {
     // The small shift keeps a vertical chord from dividing by zero.
     return std::atan((d.devLowerY(44) - d.devLowerY(42)) / (d.devLowerX(44) + 0.0001 - d.devLowerX(42)));

@@ -17,9 +17,6 @@ namespace bravik {
 
 namespace {
 
-// Half-width above which the hull ends on a bow plate that gets developed.
-constexpr double kBowPlateHalfWidth = 0.0001;
-
 // Running extremes of the coordinates written, before the stacking shift.
 struct Extent {
     double xMax = 0, yMax = 0;
@@ -48,8 +45,6 @@ void Mark(DxfWriter& dxf, std::int16_t colour, Point2 p, double yOff, double inw
     dxf.WriteVertex(13, colour, p.x, yOff + p.y + 0.01 * inward, 0);
     dxf.EndPolyline();
 }
-
-std::string PlankFileBase(const HullDesign& d) { return FirstCharacters(d.hullName, 15); }
 
 }  // namespace
 
@@ -106,7 +101,7 @@ void WritePlanksDxfFile(HullDesign& d, int lastPlank, bool lapStrake, TextFileWr
     yPos += d.Z(4, m) - d.Z(0, m) + 0.04 * xOff;
     // Only a plate that was developed is drawn: a tiny half-width below the
     // development threshold would otherwise draw a stale table.
-    if (d.halfWidthFwd(1) > kBowPlateHalfWidth) MarotteDXF(d, dxf, 15, 5, xOff, yPos);
+    if (EndsOnBowPlate(d)) MarotteDXF(d, dxf, 15, 5, xOff, yPos);
     dxf.EndSection();
     dxf.EndFile();
 }
@@ -132,23 +127,21 @@ void WriteDecksDxfFile(HullDesign& d, int lastDeck, TextFileWriter& out) {
 
 void WritePlanksDxf(Application& app, Ui& ui, Dialogs& dialogs, int lastPlank, bool lapStrake) {
     HullDesign& d = app.design;
-    const auto choice = AskExportFile(ui, dialogs,
-                                      {std::string(kProgramName) + " - Save developed plank as DXF file",
-                                       "Plank (*_PLANK.DXF)|*.DXF", "", PlankFileBase(d) + "_PLANK.DXF"});
-    if (!choice) return;
-    if (WriteExportFile(ui, dialogs, choice->path, " - Saving plank development DXF",
-                        [&](TextFileWriter& out) { WritePlanksDxfFile(d, lastPlank, lapStrake, out); }))
+    if (SaveExportFile(ui, dialogs,
+                       {std::string(kProgramName) + " - Save developed plank as DXF file", "Plank (*_PLANK.DXF)|*.DXF",
+                        "", ExportFileBase(d.hullName) + "_PLANK.DXF"},
+                       " - Saving plank development DXF",
+                       [&](TextFileWriter& out) { WritePlanksDxfFile(d, lastPlank, lapStrake, out); }))
         ui.SetFocus("dessin", "Cancel");
 }
 
 void WriteDecksDxf(Application& app, Ui& ui, Dialogs& dialogs, int lastDeck) {
     HullDesign& d = app.design;
-    const auto choice = AskExportFile(ui, dialogs,
-                                      {std::string(kProgramName) + " - Save developed plank as DXF file",
-                                       "Plank (*_DECK.DXF)|*.DXF", "", PlankFileBase(d) + "_DECK.DXF"});
-    if (!choice) return;
-    if (WriteExportFile(ui, dialogs, choice->path, " - Saving deck development DXF",
-                        [&](TextFileWriter& out) { WriteDecksDxfFile(d, lastDeck, out); }))
+    if (SaveExportFile(ui, dialogs,
+                       {std::string(kProgramName) + " - Save developed plank as DXF file", "Plank (*_DECK.DXF)|*.DXF",
+                        "", ExportFileBase(d.hullName) + "_DECK.DXF"},
+                       " - Saving deck development DXF",
+                       [&](TextFileWriter& out) { WriteDecksDxfFile(d, lastDeck, out); }))
         ui.SetFocus("dessin", "Cancel");
 }
 
@@ -159,7 +152,7 @@ void fmenu_SD_DXF_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialog
     const bool lapStrake = d.overlapChoice == 2;
     if (board.definitionStage != 0) {
         DevelopTransom(d);
-        if (d.halfWidthFwd(1) > kBowPlateHalfWidth) DevelopBowPlate(d);
+        if (EndsOnBowPlate(d)) DevelopBowPlate(d);
         WritePlanksDxf(app, ui, dialogs, d.lastLine - 1, lapStrake);
         WriteDecksDxf(app, ui, dialogs, d.lastLine);
     } else {

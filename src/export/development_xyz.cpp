@@ -42,8 +42,6 @@ void PlateFile(const HullDesign& d, const PlateTable& dev, const std::string& of
     out.Line(end);
 }
 
-std::string PanelFileBase(const HullDesign& d) { return FirstCharacters(d.hullName, 15); }
-
 FileDialogRequest Request(const char* title, const char* filter, const std::string& name) {
     return {std::string(kProgramName) + title, filter, "", name};
 }
@@ -89,60 +87,51 @@ void WriteBowPlateXyzFile(const HullDesign& d, const std::string& offeredName, T
 
 void WritePlankXyz(Application& app, Ui& ui, Dialogs& dialogs, int k) {
     HullDesign& d = app.design;
-    const std::string name = PanelFileBase(d) + "_P" + FormatNumber(k, "0") + ".XYZ";
-    const auto choice = AskExportFile(
-        ui, dialogs, Request(" - Save developed plank as XYZ file", "Plank (*_P*.XYZ)|*.XYZ", name));
-    if (!choice) return;
-    if (WriteExportFile(ui, dialogs, choice->path, " - Saving Development Plank_XYZ", [&](TextFileWriter& out) {
-            const int lastPoint = DevelopPanel(d, k);
-            WritePlankXyzFile(d, k, lastPoint, name, out);
-        }))
+    const std::string name = ExportFileBase(d.hullName) + "_P" + FormatNumber(k, "0") + ".XYZ";
+    if (SaveExportFile(ui, dialogs, Request(" - Save developed plank as XYZ file", "Plank (*_P*.XYZ)|*.XYZ", name),
+                       " - Saving Development Plank_XYZ", [&](TextFileWriter& out) {
+                           const int lastPoint = DevelopPanel(d, k);
+                           WritePlankXyzFile(d, k, lastPoint, name, out);
+                       }))
         ui.SetFocus("dessin", "Cancel");
 }
 
 void WriteDeckXyz(Application& app, Ui& ui, Dialogs& dialogs, int v) {
     HullDesign& d = app.design;
-    const std::string name = PanelFileBase(d) + "_D" + FormatNumber(v, "0") + ".XYZ";
-    const auto choice =
-        AskExportFile(ui, dialogs, Request(" - Save developed deck as XYZ file", "Deck (*_P*.XYZ)|*.XYZ", name));
-    if (!choice) return;
-    if (WriteExportFile(ui, dialogs, choice->path, " - Saving Development Deck_XYZ", [&](TextFileWriter& out) {
-            DevelopDeck(d, 80, v, d.X, d.Y, d.Z);
-            WriteDeckXyzFile(d, v, name, out);
-        }))
+    const std::string name = ExportFileBase(d.hullName) + "_D" + FormatNumber(v, "0") + ".XYZ";
+    if (SaveExportFile(ui, dialogs, Request(" - Save developed deck as XYZ file", "Deck (*_P*.XYZ)|*.XYZ", name),
+                       " - Saving Development Deck_XYZ", [&](TextFileWriter& out) {
+                           DevelopDeck(d, 80, v, d.X, d.Y, d.Z);
+                           WriteDeckXyzFile(d, v, name, out);
+                       }))
         ui.SetFocus("dessin", "Cancel");
 }
 
 void WriteTransomXyz(Application& app, Ui& ui, Dialogs& dialogs) {
     const HullDesign& d = app.design;
-    const std::string name = PanelFileBase(d) + "_TR.XYZ";
-    const auto choice =
-        AskExportFile(ui, dialogs, Request(" - Save Transom as XYZ file", "Transom (*_TR.XYZ)|*.XYZ", name));
-    if (!choice) return;
-    WriteExportFile(ui, dialogs, choice->path, " - Saving transom XYZ",
-                    [&](TextFileWriter& out) { WriteTransomXyzFile(d, name, out); });
+    const std::string name = ExportFileBase(d.hullName) + "_TR.XYZ";
+    SaveExportFile(ui, dialogs, Request(" - Save Transom as XYZ file", "Transom (*_TR.XYZ)|*.XYZ", name),
+                   " - Saving transom XYZ", [&](TextFileWriter& out) { WriteTransomXyzFile(d, name, out); });
 }
 
 void WriteBowPlateXyz(Application& app, Ui& ui, Dialogs& dialogs) {
     const HullDesign& d = app.design;
-    const std::string name = PanelFileBase(d) + "_BOW.XYZ";
-    const auto choice =
-        AskExportFile(ui, dialogs, Request(" - Save bow plate as XYZ file", "Bow (*_BOW.XYZ)|*.XYZ", name));
-    if (!choice) return;
-    WriteExportFile(ui, dialogs, choice->path, " - Saving bow XYZ",
-                    [&](TextFileWriter& out) { WriteBowPlateXyzFile(d, name, out); });
+    const std::string name = ExportFileBase(d.hullName) + "_BOW.XYZ";
+    SaveExportFile(ui, dialogs, Request(" - Save bow plate as XYZ file", "Bow (*_BOW.XYZ)|*.XYZ", name),
+                   " - Saving bow XYZ", [&](TextFileWriter& out) { WriteBowPlateXyzFile(d, name, out); });
 }
 
 void fmenu_SD_XYZ_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs) {
+    // Each panel's writer shows the hourglass while it works and restores the
+    // pointer before any message, so none is held over the whole sequence.
     HullDesign& d = app.design;
-    BusyPointer busy(ui);
     WritePlankXyz(app, ui, dialogs, 0);
     if (board.definitionStage != 0) {
         for (int k = 1; k <= d.lastLine - 1; ++k) WritePlankXyz(app, ui, dialogs, k);
         for (int v = 1; v <= d.lastLine; ++v) WriteDeckXyz(app, ui, dialogs, v);
         DevelopTransom(d);
         WriteTransomXyz(app, ui, dialogs);
-        if (d.halfWidthFwd(1) > 0.0001) {
+        if (EndsOnBowPlate(d)) {
             DevelopBowPlate(d);
             WriteBowPlateXyz(app, ui, dialogs);
         }

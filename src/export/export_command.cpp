@@ -19,6 +19,8 @@ std::string FirstCharacters(std::string_view text, std::size_t count) {
     return std::string(text.substr(0, pos));
 }
 
+std::string ExportFileBase(const std::string& hullName) { return FirstCharacters(hullName, 15); }
+
 std::optional<FileChoice> AskExportFile(Ui& ui, Dialogs& dialogs, const FileDialogRequest& request) {
     BusyPointer busy(ui);
     return dialogs.ShowSave(request);
@@ -40,6 +42,12 @@ bool WriteExportFile(Ui& ui, Dialogs& dialogs, const std::string& path, std::str
     }
     dialogs.MessageBox(failure, std::string(kProgramName) + std::string(failureTitle));
     return false;
+}
+
+bool SaveExportFile(Ui& ui, Dialogs& dialogs, const FileDialogRequest& request, std::string_view failureTitle,
+                    const std::function<void(TextFileWriter&)>& write) {
+    const auto choice = AskExportFile(ui, dialogs, request);
+    return choice && WriteExportFile(ui, dialogs, choice->path, failureTitle, write);
 }
 
 }  // namespace bravik

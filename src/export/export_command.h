@@ -23,6 +23,10 @@ std::string HullNameFromFileTitle(const std::string& fileTitle);
 // The first `count` characters of a UTF-8 text (never a cut character).
 std::string FirstCharacters(std::string_view text, std::size_t count);
 
+// The base of the development and station files' default names: the first
+// 15 characters of the hull name.
+std::string ExportFileBase(const std::string& hullName);
+
 // Shows the save dialog under the hourglass; std::nullopt when the user
 // cancelled.
 std::optional<FileChoice> AskExportFile(Ui& ui, Dialogs& dialogs, const FileDialogRequest& request);
@@ -34,5 +38,10 @@ std::optional<FileChoice> AskExportFile(Ui& ui, Dialogs& dialogs, const FileDial
 // the pointer is restored. Returns true when the file was written.
 bool WriteExportFile(Ui& ui, Dialogs& dialogs, const std::string& path, std::string_view failureTitle,
                      const std::function<void(TextFileWriter&)>& write);
+
+// AskExportFile then WriteExportFile, for the exports whose content does not
+// depend on the file chosen. Returns true when the file was written.
+bool SaveExportFile(Ui& ui, Dialogs& dialogs, const FileDialogRequest& request, std::string_view failureTitle,
+                    const std::function<void(TextFileWriter&)>& write);
 
 }  // namespace bravik

@@ -18,13 +18,10 @@ void WriteStationDxfFile(const HullDesign& d, int index, TextFileWriter& out) {
 
 void WriteStationDxf(Application& app, Ui& ui, Dialogs& dialogs, int index) {
     const HullDesign& d = app.design;
-    const auto choice = AskExportFile(
-        ui, dialogs,
-        {std::string(kProgramName) + " - Save current station as DXF file", "Station (*.DXF)|*.DXF", "",
-         FirstCharacters(d.hullName, 15) + "_STAT_" + FormatNumber(index, "00") + ".DXF"});
-    if (!choice) return;
-    WriteExportFile(ui, dialogs, choice->path, " - Saving current station DXF",
-                    [&](TextFileWriter& out) { WriteStationDxfFile(d, index, out); });
+    SaveExportFile(ui, dialogs,
+                   {std::string(kProgramName) + " - Save current station as DXF file", "Station (*.DXF)|*.DXF", "",
+                    ExportFileBase(d.hullName) + "_STAT_" + FormatNumber(index, "00") + ".DXF"},
+                   " - Saving current station DXF", [&](TextFileWriter& out) { WriteStationDxfFile(d, index, out); });
 }
 
 void fmenu_Station_DXF_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs) {
