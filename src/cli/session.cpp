@@ -423,11 +423,7 @@ void Session::Export(const std::vector<std::string>& args) {
         {"lines-dxf3d", &dessin::fmenu_S_DXF3D, fmenu_S_DXF3D_Click, 1},
         {"lines-xyz", &dessin::fmenu_S_XYZ, fmenu_S_XYZ_Click, 1},
         {"vrml", &dessin::fmenu_S_VRML, fmenu_S_VRML_Click, 1},
-        {"station-dxf", &dessin::fmenu_Station_DXF,
-         [](Application& app, dessin& board, Ui& ui, Dialogs& dialogs) {
-             fmenu_Station_DXF_Click(app, board, ui, dialogs, [&board] { board.DessCouple_Click(); });
-         },
-         1},
+        {"station-dxf", &dessin::fmenu_Station_DXF, fmenu_Station_DXF_Click, 1},
         {"dev-dxf", &dessin::fmenu_SD_DXF, fmenu_SD_DXF_Click, 2},
         {"dev-xyz", &dessin::fmenu_SD_XYZ, fmenu_SD_XYZ_Click, 1},
     };
