@@ -25,7 +25,12 @@ void WriteStationDxf(Application& app, Ui& ui, Dialogs& dialogs, int index) {
 }
 
 void fmenu_Station_DXF_Click(Application& app, dessin& board, Ui& ui, Dialogs& dialogs) {
-    board.DessCouple_Click();
+    fmenu_Station_DXF_Click(app, board, ui, dialogs, [&board] { board.DessCouple_Click(); });
+}
+
+void fmenu_Station_DXF_Click(Application& app, dessin& /*board*/, Ui& ui, Dialogs& dialogs,
+                             const std::function<void()>& drawStation) {
+    if (drawStation) drawStation();
     WriteStationDxf(app, ui, dialogs, app.design.stationIndex);
 }
 
