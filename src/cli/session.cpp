@@ -16,6 +16,7 @@
 #include "export/lines_xyz.h"
 #include "export/station_dxf.h"
 #include "export/vrml.h"
+#include "drawing/waterline_view.h"
 #include "files/project_commands.h"
 #include "geometry/hydrostatics.h"
 
@@ -57,6 +58,7 @@ Session::Session(std::ostream& out, std::ostream& log, bool keepGoing)
       hydro_(app_, board_, *this),
       mass_(app_, board_, *this, hydro_) {
     board_.Connect(app_, *this, *this, plan1_);
+    hydro_.DrawWaterline = [this] { DrawWaterline(app_.design, plan1_); };
 }
 
 // ---- Running a script ---------------------------------------------------------
@@ -515,6 +517,8 @@ void Session::Hydro(const std::vector<std::string>& args) {
     std::string results = hydro_.Label2[1].text;
     for (std::size_t p = 0; (p = results.find('\n', p)) != std::string::npos; p += 3) results.replace(p, 1, "\n  ");
     if (results.find_first_not_of(' ') != std::string::npos) out_ << "  " << results << '\n';
+    // Quit: back to the drawing board, with the waterline drawn on it.
+    hydro_.cdQuit_Click();
 }
 
 void Session::Mass(const std::vector<std::string>& args) {
