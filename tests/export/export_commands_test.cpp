@@ -196,7 +196,10 @@ std::vector<testing::DxfPolyline> PlanksFile(double halfWidthFwd, std::int16_t o
     board.definitionStage = static_cast<std::int16_t>(definitionStage);
     testing::RecordingUi ui;
     testing::ScriptedDialogs dialogs;
-    const fs::path path = fs::temp_directory_path() / "bravik-export-planks.dxf";
+    // ctest runs the tests as parallel processes: one file name per test.
+    const fs::path path = fs::temp_directory_path() /
+                          ("bravik-planks-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                           "-" + std::to_string(overlapChoice) + ".dxf");
     dialogs.Answer(path.string());
     dialogs.Answer(std::nullopt);
     fmenu_SD_DXF_Click(app, board, ui, dialogs);
