@@ -5,29 +5,11 @@
 #include <cmath>
 
 #include "app/hull_design.h"
-#include "geometry/bottom.h"
-#include "geometry/station_sections.h"
-#include "geometry/upper_chines.h"
+#include "default_hull.h"
 
 namespace bravik::analysis_test {
 
-// The default 6 m design after the bottom screen (midship station 41), the
-// side-planks screen (its station half-breadth rule on the stored heights,
-// then the upper lines) and a Redraw's station sections.
-inline HullDesign DefaultHull() {
-    HullDesign d;
-    ResetToDefaults(d);
-    d.midshipIndex = 41;
-    ComputeBottom(d);
-    for (int n = 2; n <= d.lastLine; ++n) {
-        SetFwdHalfWidth(d, n);
-        SetAftHalfWidth(d, n);
-        SetMidHalfWidth(d, n);
-    }
-    RecomputeUpperLines(d);
-    for (int s = 0; s <= kBowPoint; ++s) ComputeStationSection(d, s);
-    return d;
-}
+using testing::DefaultHull;
 
 // X of point i of a line running from 0 to length with the regular station
 // spacing: point 0 at 0, points 1..81 every length/80, point 82 at length.

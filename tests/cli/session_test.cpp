@@ -8,15 +8,13 @@
 #include <nlohmann/json.hpp>
 
 #include "app/application.h"
+#include "default_hull.h"
 #include "cli/session.h"
 #include "export/lines_dxf.h"
 #include "export/lines_xyz.h"
 #include "export/vrml.h"
 #include "files/atomic_file.h"
 #include "files/project_file_writer.h"
-#include "geometry/bottom.h"
-#include "geometry/station_sections.h"
-#include "geometry/upper_chines.h"
 
 namespace bravik::cli {
 namespace {
@@ -63,24 +61,6 @@ protected:
     fs::path dir_;
 };
 
-// The default hull as the bottom and side planks screens compute it when
-// validated as they stand, built here with the geometry calls themselves.
-HullDesign DefaultHullDirectly() {
-    HullDesign d;
-    ResetToDefaults(d);
-    d.midshipIndex = 41;
-    ComputeBottom(d);
-    for (int j = 2; j <= d.lastLine; ++j) {
-        d.maxBeamX(j) = d.maxBeamX(j - 1);
-        SetFwdHalfWidth(d, j);
-        SetAftHalfWidth(d, j);
-        SetMidHalfWidth(d, j);
-    }
-    RecomputeUpperLines(d);
-    for (int s = 0; s <= kBowPoint; ++s) ComputeStationSection(d, s);
-    return d;
-}
-
 std::string Bytes(void (*write)(const HullDesign&, TextFileWriter&), const HullDesign& d) {
     TextFileWriter w;
     write(d, w);
@@ -100,7 +80,7 @@ TEST_F(CliTest, ScriptGivesTheSameFilesAsTheCommandsCalledDirectly) {
     EXPECT_NE(r.out.find("bottom: accepted"), std::string::npos);
     EXPECT_NE(r.out.find("planks: accepted"), std::string::npos);
 
-    const HullDesign d = DefaultHullDirectly();
+    const HullDesign d = testing::DefaultHull();
     EXPECT_EQ(ReadFile(Path("BRAVIK2005.2D.DXF")), Bytes(WriteLines2dDxf, d));
     EXPECT_EQ(ReadFile(Path("BRAVIK2005.3D.DXF")), Bytes(WriteLines3dDxf, d));
     EXPECT_EQ(ReadFile(Path("BRAVIK2005.WRL")), Bytes(WriteVrml, d));
@@ -116,7 +96,7 @@ TEST_F(CliTest, DumpHoldsTheComputedDesign) {
     const auto r = RunCommands({"planks", "hydro waterline=0.05", "dump " + Path("hull.json")});
     ASSERT_EQ(r.code, 0) << r.log;
     const auto j = nlohmann::json::parse(ReadFile(Path("hull.json")));
-    const HullDesign d = DefaultHullDirectly();
+    const HullDesign d = testing::DefaultHull();
     EXPECT_EQ(j["lastLine"], 5);
     EXPECT_EQ(j["midshipIndex"], 41);
     EXPECT_EQ(j["definitionStage"], 1);

@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "drawing/dessin.h"
+#include "default_hull.h"
 #include "drawing/recording_surface.h"
 #include "geometry/bottom.h"
 #include "geometry/upper_chines.h"
@@ -13,23 +14,12 @@
 
 namespace bravik::testing {
 
-// The upper lines as the side-planks screen computes them from the stored
-// heights: the station half-breadth rule, then the lines.
-inline void ComputePlanks(HullDesign& d) {
-    for (int n = 2; n <= d.lastLine; ++n) {
-        SetFwdHalfWidth(d, n);
-        SetAftHalfWidth(d, n);
-        SetMidHalfWidth(d, n);
-    }
-    RecomputeUpperLines(d);
-}
-
 // The default 6 m hull with its bottom computed and, when asked, its planks.
 inline void MakeDefaultHull(HullDesign& d, bool planks) {
     ResetToDefaults(d);
     d.midshipIndex = 41;
     ComputeBottom(d);
-    if (planks) ComputePlanks(d);
+    if (planks) ComputeSidePlanks(d);
 }
 
 inline constexpr double kBoardWidth = 15000;
@@ -52,7 +42,7 @@ struct Board {
     // The board as it stands after a validated bottom (stage 0) or planks
     // (stage 1) and the Redraw the closing screen triggers.
     void DrawnAt(int stage) {
-        if (stage > 0) ComputePlanks(app.design);
+        if (stage > 0) ComputeSidePlanks(app.design);
         board.definitionStage = static_cast<std::int16_t>(stage);
         board.dessine_GotFocus();
     }

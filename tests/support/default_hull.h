@@ -10,10 +10,9 @@
 
 namespace bravik::testing {
 
-// What validating the bottom and the side planks screens with their values
-// computes, then the sections a redraw computes.
-inline void ComputeWholeHull(HullDesign& d) {
-    ComputeBottom(d);
+// The upper lines as validating the side planks screen computes them from
+// the stored heights: the station half-breadth rule, then the lines.
+inline void ComputeSidePlanks(HullDesign& d) {
     for (int j = 2; j <= d.lastLine; ++j) {
         d.maxBeamX(j) = d.maxBeamX(j - 1);
         SetFwdHalfWidth(d, j);
@@ -21,6 +20,13 @@ inline void ComputeWholeHull(HullDesign& d) {
         SetMidHalfWidth(d, j);
     }
     RecomputeUpperLines(d);
+}
+
+// What validating the bottom and the side planks screens with their values
+// computes, then the sections a redraw computes.
+inline void ComputeWholeHull(HullDesign& d) {
+    ComputeBottom(d);
+    ComputeSidePlanks(d);
     for (int s = 0; s <= kBowPoint; ++s) ComputeStationSection(d, s);
 }
 
