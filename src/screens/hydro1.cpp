@@ -129,6 +129,7 @@ void hydro1::Calcul1_Click() {
         Text1[1].text = Three(h.z);
         Text3[0].text = FormatLocaleNumber(d.pitchAngle * 180 / kPi, "0.0");
     }
+    lastResult = h;
     ShowStatus(h.status, h.Awp);
     ui_.Refresh("hydro1");
 }

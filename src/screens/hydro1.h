@@ -7,11 +7,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "app/application.h"
 #include "app/control.h"
 #include "app/ui.h"
 #include "drawing/dessin.h"
+#include "geometry/hydrostatics.h"
 #include "screens/window_placement.h"
 
 namespace bravik {
@@ -53,6 +55,9 @@ public:
     Control Label4;
 
     std::int16_t computeMode = 0;    // 0 displacement, 1 waterline
+
+    // What the last Compute found, for front ends that report it as data.
+    std::optional<Hydrostatics> lastResult;
 
 private:
     void SetCaptions();
