@@ -55,8 +55,8 @@ Session::Session(std::ostream& out, std::ostream& log, bool keepGoing)
       planks_(app_, board_, *this),
       autoPlanks_(app_, board_, *this),
       overlap_(app_, *this),
-      hydro_(app_, board_, *this),
-      mass_(app_, board_, *this, hydro_) {
+      hydro_(app_, *this),
+      mass_(app_, *this, hydro_) {
     board_.Connect(app_, *this, *this, plan1_);
     hydro_.DrawWaterline = [this] { DrawWaterline(app_.design, plan1_); };
 }

@@ -19,7 +19,7 @@ std::string Three(double v) { return FormatLocaleNumber(v, "0.000"); }
 
 }  // namespace
 
-hydro1::hydro1(Application& app, dessin& board, Ui& ui) : app_(app), board_(board), ui_(ui) {
+hydro1::hydro1(Application& app, Ui& ui) : app_(app), ui_(ui) {
     Option1[0].value = true;   // displacement mode until the user chooses
 }
 

@@ -12,7 +12,6 @@
 #include "app/application.h"
 #include "app/control.h"
 #include "app/ui.h"
-#include "drawing/dessin.h"
 #include "geometry/hydrostatics.h"
 #include "screens/window_placement.h"
 
@@ -24,7 +23,7 @@ inline constexpr Colour kSinkingColour = Rgb(255, 0, 0);
 
 class hydro1 {
 public:
-    hydro1(Application& app, dessin& board, Ui& ui);
+    hydro1(Application& app, Ui& ui);
 
     void Form_Load(ScreenSize screen);
     void Form_Activate();
@@ -65,7 +64,6 @@ private:
     void ShowStatus(int status, double Awp);
 
     Application& app_;
-    dessin& board_;
     Ui& ui_;
 };
 

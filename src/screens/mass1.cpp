@@ -56,8 +56,8 @@ constexpr RowLabel kRowLabels[] = {
 
 }  // namespace
 
-mass1::mass1(Application& app, dessin& board, Ui& ui, hydro1& hydrostatics)
-    : app_(app), board_(board), ui_(ui), hydro_(hydrostatics) {
+mass1::mass1(Application& app, Ui& ui, hydro1& hydrostatics)
+    : app_(app), ui_(ui), hydro_(hydrostatics) {
     for (int row = 0; row < kRows; ++row) {
         for (auto* column : {&Text1, &Text2, &Text3, &Text4}) {
             Control& box = (*column)[row];

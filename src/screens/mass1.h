@@ -15,7 +15,6 @@
 #include "app/application.h"
 #include "app/control.h"
 #include "app/ui.h"
-#include "drawing/dessin.h"
 #include "screens/hydro1.h"
 #include "screens/window_placement.h"
 
@@ -28,7 +27,7 @@ class mass1 {
 public:
     static constexpr int kRows = 25;
 
-    mass1(Application& app, dessin& board, Ui& ui, hydro1& hydrostatics);
+    mass1(Application& app, Ui& ui, hydro1& hydrostatics);
 
     void Form_Load(ScreenSize screen);
     void Form_Activate();
@@ -71,7 +70,6 @@ private:
     void KeyPress(int key);
 
     Application& app_;
-    dessin& board_;
     Ui& ui_;
     hydro1& hydro_;
 };

@@ -29,7 +29,7 @@ protected:
         hydro.Text1_KeyPress(1, 13);
     }
 
-    hydro1 hydro{app, board, ui};
+    hydro1 hydro{app, ui};
 };
 BRAVIK_UNDER_BOTH_LOCALES(Hydro1Test);
 

@@ -30,8 +30,8 @@ protected:
     static bool Blank(const Control& box) { return box.text == " "; }
     bool RowBlank(int row) const { return Blank(mass.Text2[row]) && Blank(mass.Text3[row]) && Blank(mass.Text4[row]); }
 
-    hydro1 hydro{app, board, ui};
-    mass1 mass{app, board, ui, hydro};
+    hydro1 hydro{app, ui};
+    mass1 mass{app, ui, hydro};
 };
 BRAVIK_UNDER_BOTH_LOCALES(Mass1Test);
 
