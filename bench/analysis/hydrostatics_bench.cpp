@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "../../tests/analysis/analysis_hulls.h"
+#include "analysis_hulls.h"
 #include "geometry/hydrostatics.h"
 
 namespace bravik {
