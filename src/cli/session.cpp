@@ -67,9 +67,7 @@ void Session::Start() {
     // As the program starts: the start screen loads the defaults in English
     // and loads the other windows; then "Create a hull".
     start_.LoadOtherForms = [this] {
-        board_.Form_Load(kScreen);
-        bottom_.Form_Load(kScreen);
-        planks_.Form_Load(kScreen);
+        for (const char* form : {"dessin", "bouchain1", "bouchain2"}) Load(form);
     };
     start_.Form_Load(kScreen);
     start_.Create_Click();
@@ -240,7 +238,19 @@ void Session::ReportValidation(const std::string& form) {
 
 void Session::Beep() { ++beeps_; }
 
+void Session::Load(const std::string& form) {
+    // A window loads once, the first time it is loaded or shown.
+    if (!loaded_.insert(form).second) return;
+    if (form == "dessin") board_.Form_Load(kScreen);
+    else if (form == "bouchain1") bottom_.Form_Load(kScreen);
+    else if (form == "bouchain2") planks_.Form_Load(kScreen);
+    else if (form == "overlap1") overlap_.Form_Load();
+    else if (form == "hydro1") hydro_.Form_Load(kScreen);
+    else if (form == "mass1") mass_.Form_Load(kScreen);
+}
+
 void Session::Show(const std::string& form, bool modal) {
+    Load(form);
     const bool wasVisible = Visible(form);
     visible_.insert(form);
     if (form == "bouchain1") {

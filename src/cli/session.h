@@ -87,6 +87,7 @@ private:
                      void (*command)(Application&, dessin&, Ui&, Dialogs&));
 
     // A definition screen shown modally: runs commands for it until it hides.
+    void Load(const std::string& form);
     void RunModal(const std::string& form);
     void CloseOpenScreen();
     bool Visible(const std::string& form) const { return visible_.count(form) != 0; }
@@ -111,6 +112,7 @@ private:
     std::deque<ScriptLine> source_;          // commands not run yet
     std::string where_;                      // place of the command running now
     std::optional<ScriptLine> pending_;      // screen command waiting for its screen
+    std::set<std::string> loaded_;
     std::set<std::string> visible_;
     std::deque<std::string> answers_;        // file dialog answers of the command running now
     std::vector<std::string> written_;       // paths the command running now chose
