@@ -17,6 +17,7 @@
 #include "export/station_dxf.h"
 #include "export/vrml.h"
 #include "drawing/waterline_view.h"
+#include "files/data_file_names.h"
 #include "files/project_commands.h"
 #include "geometry/hydrostatics.h"
 
@@ -310,9 +311,10 @@ std::optional<FileChoice> Session::ShowSave(const FileDialogRequest& request) { 
 
 void Session::MessageBox(const std::string& text, const std::string& title) {
     log_ << "message: " << title << ": " << text << '\n';
-    // The only message boxes that report success show the path just written.
+    // The only message box that reports success is Save Data's, which shows
+    // the path it wrote: the chosen one, made a .D50 file.
     for (const auto& p : written_)
-        if (text == p) return;
+        if (text == p || text == DataFilePath(p)) return;
     failures_.push_back(text);
 }
 
@@ -329,7 +331,7 @@ void Session::FileCommand(const std::string& what, const std::vector<std::string
     if (!failures_.empty()) throw BravikError(what + " failed: " + failures_.front());
     if (what == "new") out_ << "new: default design \"" << app_.design.hullName << "\"\n";
     else if (what == "open") out_ << "open: " << answers.front() << " (\"" << app_.design.hullName << "\")\n";
-    else out_ << "save: " << written_.front() << '\n';
+    else out_ << "save: " << DataFilePath(written_.front()) << '\n';
 }
 
 void Session::Name(const std::vector<std::string>& args) {

@@ -74,7 +74,7 @@ TEST_F(CliTest, ScriptGivesTheSameFilesAsTheCommandsCalledDirectly) {
         "export lines-dxf3d " + Path("BRAVIK2005.3D.DXF"),
         "export lines-xyz " + Path("BRAVIK2005.XYZ"),
         "export vrml " + Path("BRAVIK2005.WRL"),
-        "save " + Path("BRAVIK2005.D50"),
+        "save " + Path("BRAVIK2005.txt"),
     });
     ASSERT_EQ(r.code, 0) << r.log;
     EXPECT_NE(r.out.find("bottom: accepted"), std::string::npos);
