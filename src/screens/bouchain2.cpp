@@ -148,6 +148,7 @@ void bouchain2::Valider_Click() {
 
         if (accepted) RecomputeUpperLines(d);
     }
+    ui_.SetMousePointer(MousePointer::Default);
     if (!accepted) return;
 
     board_.Command1[1].enabled = true;

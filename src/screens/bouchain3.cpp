@@ -126,6 +126,35 @@ void bouchain3::Progress(const std::string& text, Colour colour) {
     ui_.Refresh("bouchain3");
 }
 
+void bouchain3::PlaceAndComputeChines() {
+    HullDesign& d = app_.design;
+    // Each chine sits one plank width up the plank below it; the vertical
+    // parts of the widths add up to the sheer's rise, so the last chine
+    // lands on the sheer heights.
+    for (int j = 2; j <= d.lastLine; ++j) {
+        Progress("Positioning chine " + PlainNumberText(j), Label3.backColour);
+        const double t = d.plankAngle(j - 1) * kPi / 180;
+        const auto place = [&](double w, LineArray& height, LineArray& halfWidth) {
+            height(j) = height(j - 1) + std::sin(t) * w;
+            halfWidth(j) = halfWidth(j - 1) + std::cos(t) * w;
+        };
+        place(plankW_FWD(j - 1), d.heightFwd, d.halfWidthFwd);
+        place(plankW_MID(j - 1), d.heightAtMaxBeam, d.halfMaxBeam);
+        place(plankW_AFT(j - 1), d.heightAft, d.halfWidthAft);
+    }
+
+    for (int j = 2; j <= d.lastLine; ++j) {
+        const std::string of = PlainNumberText(j) + "  of " + PlainNumberText(d.lastLine);
+        Progress("Computing line " + of, kLightYellow);
+        ComputeChinePlane(d, j);
+        ComputeLineEnds(d, j);
+        Progress("Computing points of line " + of, kLightRed);
+        ComputeLinePoints(d, j);
+        ComputeChineAngles(d, j - 1);
+    }
+    ComputeChineAngles(d, d.lastLine);
+}
+
 void bouchain3::Valider_Click() {
     HullDesign& d = app_.design;
     {
@@ -169,34 +198,11 @@ void bouchain3::Valider_Click() {
         sheerHeight(Text2[2], d.heightAtMaxBeam);
         sheerHeight(Text2[3], d.heightAft);
 
-        if (!inputsAccepted) return;
-
-        // Each chine sits one plank width up the plank below it; the vertical
-        // parts of the widths add up to the sheer's rise, so the last chine
-        // lands on the sheer heights.
-        for (int j = 2; j <= d.lastLine; ++j) {
-            Progress("Positioning chine " + PlainNumberText(j), Label3.backColour);
-            const double t = d.plankAngle(j - 1) * kPi / 180;
-            const auto place = [&](double w, LineArray& height, LineArray& halfWidth) {
-                height(j) = height(j - 1) + std::sin(t) * w;
-                halfWidth(j) = halfWidth(j - 1) + std::cos(t) * w;
-            };
-            place(plankW_FWD(j - 1), d.heightFwd, d.halfWidthFwd);
-            place(plankW_MID(j - 1), d.heightAtMaxBeam, d.halfMaxBeam);
-            place(plankW_AFT(j - 1), d.heightAft, d.halfWidthAft);
-        }
-
-        for (int j = 2; j <= d.lastLine; ++j) {
-            const std::string of = PlainNumberText(j) + "  of " + PlainNumberText(d.lastLine);
-            Progress("Computing line " + of, kLightYellow);
-            ComputeChinePlane(d, j);
-            ComputeLineEnds(d, j);
-            Progress("Computing points of line " + of, kLightRed);
-            ComputeLinePoints(d, j);
-            ComputeChineAngles(d, j - 1);
-        }
-        ComputeChineAngles(d, d.lastLine);
+        if (inputsAccepted) PlaceAndComputeChines();
     }
+
+    ui_.SetMousePointer(MousePointer::Default);
+    if (!inputsAccepted) return;
 
     Label3.text.clear();
     // The side-planks screen shows five planks at most.

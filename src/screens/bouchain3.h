@@ -52,6 +52,8 @@ private:
     // H·(k/a)^e / Σ sin θi·(i/a)^e for the sheer's rise H above the first chine.
     double PlankWidth(int k, double rise, double exponent) const;
     void Progress(const std::string& text, Colour colour);
+    // Places every upper chine from the plank widths and computes its line.
+    void PlaceAndComputeChines();
 
     Application& app_;
     dessin& board_;

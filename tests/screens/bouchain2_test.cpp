@@ -156,6 +156,19 @@ TEST_P(Bouchain2Test, CorrectionsAreRefusedOnceAndThenAccepted) {
     }
 }
 
+TEST_P(Bouchain2Test, ValidationEndsOnTheDefaultPointer) {
+    // Whatever pointer showed before, a refused and then an accepted validation both end on the default.
+    for (const char* typed : {"91", "45"}) {
+        SCOPED_TRACE(typed);
+        planks.Text4[0].text = typed;
+        ui.pointer = MousePointer::SizeNS;
+        ui.Clear();
+        planks.Valider_Click();
+        EXPECT_EQ(Accepted(), typed == std::string("45"));
+        EXPECT_EQ(ui.pointer, MousePointer::Default);
+    }
+}
+
 TEST_P(Bouchain2Test, OnlyTheRowsUpToTheSheerAreRead) {
     planks.OptShear_Click(0);   // one side plank
     planks.Text4[1].text = "5";   // would be refused if it were read

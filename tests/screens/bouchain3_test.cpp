@@ -104,6 +104,19 @@ TEST_P(Bouchain3Test, CorrectionsAreRefusedOnceAndThenAccepted) {
     }
 }
 
+TEST_P(Bouchain3Test, ValidationEndsOnTheDefaultPointer) {
+    // Whatever pointer showed before, a refused and then an accepted validation both end on the default.
+    for (const char* typed : {"1", "4"}) {
+        SCOPED_TRACE(typed);
+        automatic.Text0.text = typed;
+        ui.pointer = MousePointer::SizeNS;
+        ui.Clear();
+        automatic.Valider_Click();
+        EXPECT_EQ(Accepted(), typed == std::string("4"));
+        EXPECT_EQ(ui.pointer, MousePointer::Default);
+    }
+}
+
 TEST_P(Bouchain3Test, TheStepRoundsUpToThreeDegrees) {
     automatic.Text0.text = "5";
     automatic.Text1[0].text = "30";
