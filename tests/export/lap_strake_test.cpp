@@ -29,17 +29,19 @@ TEST(LapStrakeCutShape, GrowsARectangularPlankByItsEndsAndItsLap) {
     d.halfWidthFwd(1) = 0.3;   // the hull ends on a bow plate
     d.transomThickness = 0.010;
     d.bowPlateThickness = 0.015;
-    for (int i = 0; i <= 90; ++i) d.lapWidth(2, i) = 0.02;
+    // The lap widens along the plank, so each point must take its own width.
+    auto lap = [](int i) { return 0.02 + 0.0001 * i; };
+    for (int i = 0; i <= 90; ++i) d.lapWidth(2, i) = lap(i);
     const PanelOutline cut = LapStrakeCutShape(d, 2, Rectangle());
-    const double transom = 1.2 * 0.010, bow = 1.2 * 0.015, lap = 0.02;
+    const double transom = 1.2 * 0.010, bow = 1.2 * 0.015;
     // Both ends move out along the edges; the lower edge moves down by the
     // lap, its corners sliding along the extended end lines.
     ExpectPoint(cut.edge2[0], -transom, 1, "edge 2 at ", 0);
-    ExpectPoint(cut.edge1[0], -transom, -lap, "edge 1 at ", 0);
+    ExpectPoint(cut.edge1[0], -transom, -lap(0), "edge 1 at ", 0);
     ExpectPoint(cut.edge2[82], 82 + bow, 1, "edge 2 at ", 82);
-    ExpectPoint(cut.edge1[82], 82 + bow, -lap, "edge 1 at ", 82);
+    ExpectPoint(cut.edge1[82], 82 + bow, -lap(82), "edge 1 at ", 82);
     for (int i = 1; i <= 81; ++i) {
-        ExpectPoint(cut.edge1[i], i, -lap, "edge 1 at ", i);
+        ExpectPoint(cut.edge1[i], i, -lap(i), "edge 1 at ", i);
         ExpectPoint(cut.edge2[i], i, 1, "edge 2 at ", i);
     }
 }
