@@ -2,13 +2,11 @@
 
 #include <exception>
 
+#include "files/data_file_names.h"
+
 namespace bravik {
 
-std::string HullNameFromFileTitle(const std::string& fileTitle) {
-    const std::size_t point = fileTitle.find('.');
-    if (point != std::string::npos && point > 0) return fileTitle.substr(0, point);
-    return fileTitle;
-}
+std::string HullNameFromFileTitle(const std::string& fileTitle) { return NameBeforeExtension(fileTitle); }
 
 std::string FirstCharacters(std::string_view text, std::size_t count) {
     std::size_t pos = 0;

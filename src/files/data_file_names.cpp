@@ -3,7 +3,9 @@
 namespace bravik {
 
 std::string NameBeforeExtension(std::string_view fileName) {
-    const auto point = fileName.find('.', 1);
+    // Only the first point counts: when the name starts with it, nothing is cut.
+    const auto point = fileName.find('.');
+    if (point == 0) return std::string(fileName);
     return std::string(fileName.substr(0, point));
 }
 

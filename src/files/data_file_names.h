@@ -7,9 +7,9 @@
 
 namespace bravik {
 
-// The part of a file name before its first point, when there is a point after
-// the first character; the whole name otherwise ("boat.txt" -> "boat",
-// ".hidden" -> ".hidden").
+// The part of a file name before its first point; the whole name when it has
+// no point or starts with one ("boat.txt" -> "boat", ".hidden.txt" ->
+// ".hidden.txt").
 std::string NameBeforeExtension(std::string_view fileName);
 
 // The chosen path with its file name cut as NameBeforeExtension cuts it and

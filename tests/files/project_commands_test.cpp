@@ -72,6 +72,11 @@ TEST_F(ProjectCommands, SaveWritesDataUnderTheChosenNameWithTheD50Extension) {
     EXPECT_TRUE(std::filesystem::exists(folder / "two.D50"));
     EXPECT_EQ(app.design.hullName, "two");
     EXPECT_EQ(board.caption, "Bravik2005 -  Données sauvegardées ");
+
+    // A name that starts with its first point is kept whole, extension included.
+    Save(folder / ".hidden.txt");
+    EXPECT_TRUE(std::filesystem::exists(folder / ".hidden.txt.D50"));
+    EXPECT_EQ(app.design.hullName, ".hidden.txt");
 }
 
 TEST_F(ProjectCommands, CancelledDialogsDoNothing) {
