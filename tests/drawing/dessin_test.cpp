@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 
+#include "drawing/dessin_menu.h"
 #include "drawing_fixture.h"
 
 namespace bravik {
@@ -242,6 +244,46 @@ TEST(DrawingBoard, ZoomAndPanClearTheStationAndDevelopmentsAndDoubleClickRestore
     t->board.Plan1_DblClick();
     EXPECT_DOUBLE_EQ(t->d().viewScale, scale);
     EXPECT_EQ(t->plan1.Drawn().size(), full);
+}
+
+}  // namespace
+}  // namespace bravik
+
+namespace bravik {
+namespace {
+
+// The front end builds the menus from this table: every menu entry of the
+// board once, in the File menu's order, each submenu entry under Save or
+// Print, and every entry captioned in both languages.
+TEST(DrawingBoard, MenuTreeListsEveryEntryOnceUnderItsMenu) {
+    auto t = testing::NewBoard();
+    dessin& b = t->board;
+    std::set<const Control*> seen;
+    std::string_view submenu;
+    for (const MenuItem& item : MenuTree()) {
+        if (item.entry == nullptr) {
+            EXPECT_EQ(item.level, 1);
+            continue;
+        }
+        EXPECT_TRUE(seen.insert(&(b.*item.entry)).second) << item.name;
+        if (item.level == 1) submenu = item.name;
+        if (item.level == 2) EXPECT_TRUE(submenu == "fmenu_Save" || submenu == "fmenu_Print") << item.name;
+        for (std::int16_t language : {kFrench, kEnglish}) {
+            t->app.Language = language;
+            b.Form_Activate();
+            EXPECT_FALSE((b.*item.entry).text.empty()) << item.name;
+        }
+    }
+    EXPECT_EQ(seen.size(), 21u);
+    const auto shortcut = [](std::string_view name) {
+        for (const MenuItem& item : MenuTree())
+            if (item.name == name) return item.shortcut;
+        return std::string_view("missing");
+    };
+    EXPECT_EQ(shortcut("fmenu_S_Data"), "Ctrl+S");
+    EXPECT_EQ(shortcut("fmenu_P_Tout"), "Ctrl+A");
+    EXPECT_EQ(shortcut("fmenu_Quit"), "Ctrl+Q");
+    EXPECT_EQ(shortcut("Hmenu"), "");
 }
 
 }  // namespace
