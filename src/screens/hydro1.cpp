@@ -6,7 +6,6 @@
 #include "export/number_pattern.h"
 #include "geometry/hydrostatics.h"
 #include "screens/screen_box.h"
-#include "screens/shown_number.h"
 
 namespace bravik {
 

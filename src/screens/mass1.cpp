@@ -5,7 +5,7 @@
 
 #include "export/number_pattern.h"
 #include "geometry/panel_areas.h"
-#include "screens/shown_number.h"
+#include "screens/screen_box.h"
 
 namespace bravik {
 

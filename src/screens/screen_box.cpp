@@ -8,6 +8,8 @@ namespace bravik {
 
 double BoxNumber(const Control& box) { return LenientNumber(box.text); }
 
+double ShownNumber(const Control& box) { return LenientNumber(NormaliseNumberText(box.text)); }
+
 void NormaliseBox(Control& box) { box.text = NormaliseNumberText(box.text); }
 
 bool ShownBelow(double a, double b) { return RoundToDigits(a) < RoundToDigits(b); }

@@ -13,6 +13,11 @@ namespace bravik {
 // or infinity.
 double BoxNumber(const Control& box);
 
+// A number the program wrote into the box in the user's locale format, or
+// that the user typed with either separator: commas read as points, then the
+// number at the start of the text (0 when there is none).
+double ShownNumber(const Control& box);
+
 // Passes the box's text through NormaliseNumberText and puts it back.
 void NormaliseBox(Control& box);
 

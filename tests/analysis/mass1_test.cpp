@@ -11,7 +11,7 @@
 #include "geometry/panel_areas.h"
 #include "screens/hydro1.h"
 #include "screens/mass1.h"
-#include "screens/shown_number.h"
+#include "screens/screen_box.h"
 
 namespace bravik {
 namespace {
