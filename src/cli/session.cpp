@@ -237,7 +237,9 @@ void Session::ReportValidation(const std::string& form) {
 
 // ---- Ui -------------------------------------------------------------------------------
 
-void Session::Beep() { ++beeps_; }
+// A beep comes with an orange box or a refused name, which the output
+// already reports.
+void Session::Beep() {}
 
 void Session::Load(const std::string& form) {
     // A window loads once, the first time it is loaded or shown.

@@ -120,7 +120,6 @@ private:
     std::vector<std::string> overlapArgs_;   // answers of the next thickness and overlap screen
     MousePointer pointer_ = MousePointer::Default;
     HydroResult lastHydro_;
-    int beeps_ = 0;
     bool ended_ = false;
 };
 
